@@ -6,11 +6,14 @@
 
 namespace {
 
-// Which routine answers which control; the control table names the event.
+// Which routine answers which control; the control table names the event. Each
+// feature lists its own bindings beside its routines.
 const Binding kBindings[] = {
     {ControlId::按钮_执行执行, onExecuteClicked},
     {ControlId::编辑框_命令, onCommandEnterPressed},
     {ControlId::按钮_清空日志, onClearLogClicked},
+    // Devices.
+    // Catalogues and templates.
 };
 
 }  // namespace
