@@ -12,8 +12,9 @@
 // Splits a command line into arguments by the rules of the Microsoft C runtime
 // (CommandLineToArgvW): white space separates, double quotes group, 2n backslashes
 // before a quote give n backslashes and a quote that groups, 2n+1 give n and a
-// literal quote, "" inside a group is a literal quote; the first argument (the
-// program) ends at the first white space outside quotes and takes no escapes.
+// literal quote, a quote right after a group's closing quote is literal (the group
+// stays closed); the first argument (the program) ends at the first white space, or
+// at the closing quote when it starts with one, and takes no escapes.
 std::vector<std::string> splitCommandLine(const std::string& commandLine);
 
 // One argument written so that splitCommandLine (and every Windows program) reads it

@@ -6,8 +6,7 @@
 
 namespace {
 
-// Which routine answers which control; the control table names the event. Each
-// feature lists its own bindings beside its routines.
+// Which routine answers which control; the control table names the event.
 const Binding kBindings[] = {
     {ControlId::按钮_执行执行, onExecuteClicked},
     {ControlId::编辑框_命令, onCommandEnterPressed},
