@@ -1,5 +1,112 @@
 #include "window/catalogue_rows.h"
 
-std::span<const RowDef> adbCatalogueRows() { return {}; }
-std::span<const RowDef> scrcpyCatalogueRows() { return {}; }
-std::span<const RowDef> permissionRows() { return {}; }
+namespace {
+
+// Every cell as the window shows it, trailing spaces and placeholders included. The
+// two "wifi" rows carry a note as a fourth cell that the list has no column for.
+constexpr RowDef kAdbRows[] = {
+    {{"1", "获取序列号", "adb get-serialno"}},
+    {{"2", "查看连接计算机的设备：", "adb devices"}},
+    {{"3", "重启机器", "adb reboot"}},
+    {{"4", "重启到bootloader，即刷机模式", "adb reboot bootloader"}},
+    {{"5", "重启到recovery，即恢复模式：", "adb reboot recovery"}},
+    {{"6", "查看log", "adb logcat"}},
+    {{"7", "终止adb服务进程", "adb kill-server"}},
+    {{"8", "重启adb服务进程", "adb start-server"}},
+    {{"9", "获取机器MAC地址", "adb shell  cat /sys/class/net/wlan0/address"}},
+    {{"10", "获取CPU序列号：", "adb shell cat /proc/cpuinfo"}},
+    {{"11", "安装APK：", "adb install <apkfile> //比如：adb install baidu.apk"}},
+    {{"12", "保留数据和缓存文件，重新安装apk：", "adb install -r <apkfile> //比如：adb install -r baidu.apk"}},
+    {{"13", "安装apk到sd卡：", "adb install -s <apkfile> // 比如：adb install -s baidu.apk"}},
+    {{"14", "卸载APK：", "adb uninstall <package> //比如：adb uninstall com.baidu.search"}},
+    {{"15", "卸载app但保留数据和缓存文件", "adb uninstall -k <package> //比如：adb uninstall -k com.baidu.search"}},
+    {{"16", "启动应用", "adb shell am start -n <package_name>/.<activity_class_name> "}},
+    {{"17", "查看设备cpu和内存占用情况", "adb shell top"}},
+    {{"18", "查看占用内存前6的app", "adb shell top -m 6"}},
+    {{"19", "刷新一次内存信息，然后返回", "adb shell top -n 1"}},
+    {{"20", "查询各进程内存使用情况", "adb shell procrank"}},
+    {{"21", "杀死一个进程", "adb shell kill [pid] "}},
+    {{"22", "查看进程列表", "adb shell ps"}},
+    {{"23", "查看指定进程状态", "adb shell ps -x [PID] "}},
+    {{"24", "查看后台services信息", "adb shell service list "}},
+    {{"25", "查看当前内存占用", "adb shell cat /proc/meminfo"}},
+    {{"26", "查看IO内存分区", "adb shell cat /proc/iomem"}},
+    {{"27", "将system分区重新挂载为可读写分区", "adb remount"}},
+    {{"28", "从本地复制文件到设备", "adb push <local> <remote> "}},
+    {{"29", "从设备复制文件到本地", "adb pull <remote> <local> "}},
+    {{"30", "列出目录下的文件和文件夹，等同于dos中的dir命令", "adb shell ls"}},
+    {{"31", "进入文件夹，等同于dos中的cd 命令", "adb shell cd <folder> "}},
+    {{"32", "重命名文件", "adb shell rename path/oldfilename path/newfilename "}},
+    {{"33", "删除system/avi.apk（-f 强制删除文件不需要确认、-r 递归删除文件夹内文件、-i 删除文件前需要确认）",
+      "adb shell rm /system/avi.apk"}},
+    {{"34", "删除文件夹及其下面所有文件", "adb shell rm -r <folder> "}},
+    {{"35", "移动文件", "adb shell mv path/file newpath/file"}},
+    {{"36", "设置文件权限", "adb shell chmod 777 /system/fonts/DroidSansFallback.ttf"}},
+    {{"37", "新建文件夹", "adb shell mkdir path/foldelname"}},
+    {{"38", "查看文件内容", "adb shell cat <file> "}},
+    {{"39", "查看wifi密码：", "adb shell cat /data/misc/wifi/*.conf "}},
+    {{"40", "清除log缓存", "adb logcat -c"}},
+    {{"41", "查看bug报告", "adb bugreport"}},
+    {{"42", "获取设备名称", "adb shell cat /system/build.prop"}},
+    {{"43", "查看ADB帮助", "adb help"}},
+    {{"44", "跑monkey", "adb shell monkey -v -p your.package.name 500 "}},
+    {{"45", "查询关联应用", "adb shell pm list packages | grep tencent"}},
+    {{"46", "拷贝facepass.db数据库",
+      "adb pull /data/data/com.vorn.pellicant/cache/facepass.db C:\\Users\\Administrator\\Desktop\\adbs"}},
+    {{"47", "拷贝外置存储handleLog.txt",
+      "adb pull /storage/emulated/0/vorn/LogDir/handleLog.txt C:\\Users\\Administrator\\Desktop\\adbs"}},
+    {{"48", "拷贝crashlog.txt",
+      "adb pull /storage/emulated/0/vorn/LogDir/crashlog.txt C:\\Users\\Administrator\\Desktop\\adbs"}},
+    {{"49", "拷贝文件电脑到安卓手机>要root",
+      "adb root -s 192.168.8.143:5555 push libwebviewchromium.so /system/app/webview/lib/arm"}},
+    {{"50", "日志导出到手机储存卡", "adb logcat -f /sdcard/1.txt"}},
+    {{"51", "把1.txt拷贝到电脑上。", "adb pull /sdcard/1.txt"}},
+    {{"52", "查看手机上所有的包名", "adb shell cd data/data ; ls"}},
+    {{"53", "申请 toot 权限", "adb shell su"}},
+    {{"54", "解锁系统分区", "adb shell mount -o rw,remount,rw /system"}},
+    {{"55", "关闭wifi", "adb shell svc wifi disable", "需要切换root权限，adb root; adb remount"}},
+    {{"56", "打开wifi", "adb shell svc wifi enable", "需要切换root权限，adb root; adb remount"}},
+    {{"57", "取当前包名和页面", "adb -s 可用设备 shell dumpsys activity | findstr mFocusedActivity"}},
+    {{"58", "将从外置存储空间的APK拷贝替换system目录下的指定文件",
+      "cp /storage/udisk/kuwo.apk /system/app/kwplay_cr_4.3.2.2_qirui_T1E_morvel_2020-09-08.apk"}},
+};
+
+constexpr RowDef kScrcpyRows[] = {
+    {{"1", "关闭手机屏幕", "scrcpy -S"}},
+    {{"2", "限制画面分辨率", "scrcpy -m 1024 (比如限制为 1024)"}},
+    {{"3", "修改视频码率", "scrcpy -b 4M (默认 8Mbps，改成 4Mbps)"}},
+    {{"4", "裁剪画面", "scrcpy -c 1224:1440:0:0 表示分辨率 1224x1440 并且偏移坐标为 (0,0)"}},
+    {{"5", "多设备切换", "scrcpy -s 设备ID (使用 adb devices 命令查看设备ID)"}},
+    {{"6", "窗口置顶", "scrcpy -T"}},
+    {{"7", "显示触摸点击", "scrcpy -t 在演示或录制教程时，可在画面上对应显示出点击动作"}},
+    {{"8", "全屏显示", "scrcpy -f"}},
+    {{"9", "文件传输默认路径",
+      "scrcpy --push-target /你的/目录 将文件拖放到 scrcpy 可以传输文件，此命令指定默认保存目录"}},
+    {{"10", "只读模式(仅显示不控制)", "scrcpy -n"}},
+    {{"11", "屏幕录像", "scrcpy -r 视频文件名.mp4 或 .mkv"}},
+    {{"12", "屏幕录像 (禁用电脑显示)", "scrcpy -Nr 文件名.mkv"}},
+    {{"13", "设置窗口标题", "scrcpy --window-title '异次元好棒！'"}},
+    {{"14", "同步传输声音", "可借助 USBaudio 这个开源项目实现，但仅支持 Linux 系统"}},
+    {{"15", "投屏并录屏", "scrcpy -r file.mp4"}},
+    {{"16", "不投屏只录屏", "scrcpy -Nr file.mp4"}},
+    {{"17", "启用 adb TCP/IP 连接", "adb tcpip 5555，其中 5555 为端口号"}},
+    {{"18", "通过 WiFi 进行连接", "adb connect 设备IP地址:5555"}},
+    {{"19", "WiFi 较慢，可以调整码率", "scrcpy -b 3M -m 800"}},
+    {{"20", "切换回 USB 模式", "adb usb"}},
+};
+
+constexpr RowDef kPermissionRows[] = {
+    {{"1", "0644", "rw-r-r", "所有者110，用户组100，其它100"}},
+    {{"2", "0755", "rwxr-xr-x", "所有者111，用户组101，其它101"}},
+    {{"3", "0771", "rwxrwx-x", "所有者111，用户组111，其它001"}},
+    {{"4", "0666", "rw-rw-rw", "所有者110，用户组110，其它110"}},
+    {{"5", "0700", "rwx----", "所有者111，用户组000，其它000"}},
+    {{"6", "0660", "rw-rw----", "所有者110，用户组110，其它000"}},
+    {{"7", "0600", "rw------", "所有者110，用户组000，其它000"}},
+};
+
+}  // namespace
+
+std::span<const RowDef> adbCatalogueRows() { return kAdbRows; }
+std::span<const RowDef> scrcpyCatalogueRows() { return kScrcpyRows; }
+std::span<const RowDef> permissionRows() { return kPermissionRows; }
