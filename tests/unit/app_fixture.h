@@ -20,7 +20,7 @@ struct AppFixture {
   // Waits until the workers started by the window's handlers have ended.
   bool settle(int milliseconds = 20000) { return waitForWorkers(milliseconds); }
 
-  // The log pane's lines without their "\r\n".
+  // The log pane's lines without their line breaks.
   std::vector<std::string> logLines();
   // The log lines with the "HH:MM:SS " stamp taken off the lines that carry one.
   std::vector<std::string> logTexts();
