@@ -5,6 +5,8 @@
 # project's simulated tools are put there (the fake tool as adb.exe, aapt.exe and
 # scrcpy.exe, answering from the demo scenarios of tests/fake_tool/demo/), so every
 # button gets a plausible answer; put the real tools there to drive real devices.
+# (A simulated findstr.exe comes along: Wine's own prints nothing, and the APK
+# chooser pipes aapt's answer through it.)
 # With a DISPLAY the program opens there and the script waits until it is closed;
 # without one it runs on a virtual display, and the script saves a screenshot of it,
 # prints where, and stops it.
@@ -21,7 +23,7 @@ PROGRAM_DIR="$WIN_BUILD/program"
 mkdir -p "$PROGRAM_DIR"
 cp "$WIN_BUILD/bin/velmora.exe" "$PROGRAM_DIR/"
 if [ ! -e "$PROGRAM_DIR/adb.exe" ]; then
-  for tool in adb aapt scrcpy; do cp "$WIN_BUILD/bin/fake_tool.exe" "$PROGRAM_DIR/$tool.exe"; done
+  for tool in adb aapt scrcpy findstr; do cp "$WIN_BUILD/bin/fake_tool.exe" "$PROGRAM_DIR/$tool.exe"; done
   cp "$REPO_ROOT"/tests/fake_tool/demo/* "$PROGRAM_DIR/"
   say "no adb.exe in $PROGRAM_DIR: put the simulated adb, aapt and scrcpy there (two demo devices)"
 fi
