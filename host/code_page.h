@@ -10,8 +10,9 @@
 
 enum class CodePage { Utf8, Gbk936 };
 
-// The text read in the given code page (UTF-8 unless told), as UTF-16. Invalid bytes
-// become U+FFFD; the call never fails.
+// The text read in the given code page (UTF-8 unless told), as UTF-16. Invalid UTF-8
+// becomes one U+FFFD per maximal invalid subpart, as on Windows; invalid code page 936
+// becomes "?". The call never fails.
 std::u16string textToUtf16(const std::string& text, CodePage from = CodePage::Utf8);
 
 // The UTF-16 text written in the given code page (936 unless told). Characters the
@@ -19,5 +20,6 @@ std::u16string textToUtf16(const std::string& text, CodePage from = CodePage::Ut
 std::string utf16ToText(const std::u16string& text, CodePage to = CodePage::Gbk936);
 
 // The same characters read as UTF-8 and written in code page 936: what every caller
-// does to an adb answer before showing it. Pure ASCII comes back unchanged.
+// does to an adb answer before showing it. Pure ASCII comes back unchanged. The text
+// ends at its first zero byte, as every text of the program does.
 std::string decodeOutput(const std::string& utf8Text);
