@@ -5,6 +5,7 @@
 #pragma once
 
 #include "bridge/adb_bridge.h"
+#include "devices/device_list_state.h"
 #include "host/shared_text.h"
 #include "window/controls.h"
 
@@ -20,4 +21,6 @@ struct AppContext {
   AdbBridge& adbBridge;
   SharedText selectedTarget;       // the serial chosen in 组合框_设备
   std::atomic<bool> deviceConnected{false};
+  // What 组合框_设备 holds between refreshes (devices/device_list.cpp).
+  DeviceListState deviceList;
 };

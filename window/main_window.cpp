@@ -1,5 +1,9 @@
 #include "window/main_window.h"
 
+#include "bridge/device_report.h"
+#include "devices/connection.h"
+#include "devices/device_list.h"
+#include "devices/mirroring.h"
 #include "host/shutdown_cleanup.h"
 #include "window/catalogues.h"
 #include "window/console.h"
@@ -15,6 +19,13 @@ const Binding kBindings[] = {
     {ControlId::编辑框_命令, onCommandEnterPressed},
     {ControlId::按钮_清空日志, onClearLogClicked},
     // Devices.
+    {ControlId::按钮_刷新设备, onRefreshClicked},
+    {ControlId::组合框_设备, onDeviceChosen},
+    {ControlId::按钮_连接设备, onConnectClicked},
+    {ControlId::按钮_断开连接, onDisconnectClicked},
+    {ControlId::状态条1, onStatusBarPressed},
+    {ControlId::按钮_投屏显示, onMirrorClicked},
+    {ControlId::按钮_获取设备信息, onDeviceInfoClicked},
     // Catalogues and templates.
     {ControlId::超级列表框1, onAdbCatalogueClicked},
     {ControlId::超级列表框_Scrcpy指令, onScrcpyCatalogueClicked},
