@@ -27,12 +27,11 @@ bool drainPipe(ChildProcess& child, int stream, std::string& into) {
   return count == 0;
 }
 
-}  // namespace
-
-std::string runCommand(const std::string& commandLine, const ChunkCallback& callback, bool useCallback) {
+// The capture of runCommand and runDirect: one merged pipe polled on the caller's thread.
+std::string captureMerged(const std::string& commandLine, ChildProcess::Start how, const ChunkCallback& callback,
+                          bool useCallback) {
   std::string output;
-  const std::unique_ptr<ChildProcess> child =
-      ChildProcess::start(commandLine, ChildProcess::Start::ThroughInterpreter, ChildProcess::Streams::Merged);
+  const std::unique_ptr<ChildProcess> child = ChildProcess::start(commandLine, how, ChildProcess::Streams::Merged);
   if (!child) return output;
 
   bool exited = false;
@@ -58,6 +57,16 @@ std::string runCommand(const std::string& commandLine, const ChunkCallback& call
     waitPumping(1);
   }
   return output;
+}
+
+}  // namespace
+
+std::string runCommand(const std::string& commandLine, const ChunkCallback& callback, bool useCallback) {
+  return captureMerged(commandLine, ChildProcess::Start::ThroughInterpreter, callback, useCallback);
+}
+
+std::string runDirect(const std::string& commandLine) {
+  return captureMerged(commandLine, ChildProcess::Start::Direct, nullptr, false);
 }
 
 std::string runConsoleProgram(const std::string& commandLine) {

@@ -23,6 +23,12 @@ using ChunkCallback = std::function<int(const std::string& chunk)>;
 std::string runCommand(const std::string& commandLine, const ChunkCallback& callback = nullptr,
                        bool useCallback = false);
 
+// What runCommand captures, but the program is started directly, without an
+// interpreter: for command lines that carry text from a device (a serial), so that no
+// character of it can make the interpreter run anything. Arguments are written with
+// quoteArgument (command_line.h).
+std::string runDirect(const std::string& commandLine);
+
 // Runs the command line directly, without an interpreter (on POSIX it is split into
 // arguments by the Windows rules, see command_line.h), hidden, waits for its end and
 // returns its standard output only; standard error is read and thrown away.

@@ -34,7 +34,9 @@ TEST(ControlTable, ContainersAndPagesAreConsistent) {
     } else {
       EXPECT_EQ(def.page, -1) << def.name;
     }
-    if (def.kind == ControlKind::ListView) EXPECT_FALSE(def.columns.empty()) << def.name;
+    if (def.kind == ControlKind::ListView) {
+      EXPECT_FALSE(def.columns.empty()) << def.name;
+    }
   }
 }
 
