@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -26,7 +28,10 @@ struct ConsoleTest : ::testing::Test {
     run.addTool("adb", scenario);
   }
 
+  // Opens the window, leaves out its start-up lines and runs one command.
   void runCommandBox(AppFixture& fixture, const std::string& command) {
+    fixture.open();
+    fixture.window.setText(ControlId::编辑框_输出, "");
     fixture.window.type(ControlId::编辑框_命令, command);
     fixture.window.click(ControlId::按钮_执行执行);
     ASSERT_TRUE(fixture.settle());
@@ -76,12 +81,16 @@ TEST_F(ConsoleTest, AddsTheSerialHintWhenAdbFindsSeveralDevices) {
 
 TEST_F(ConsoleTest, OneRunAtATime) {
   AppFixture fixture(run.folderText());
+  fixture.open();
   fixture.window.type(ControlId::编辑框_命令, "adb slow");
   fixture.window.click(ControlId::按钮_执行执行);
   EXPECT_FALSE(fixture.window.isEnabled(ControlId::按钮_执行执行));
   fixture.window.click(ControlId::按钮_执行执行);
   fixture.window.pressEnter(ControlId::编辑框_命令);
-  fixture.window.type(ControlId::编辑框_命令, "adb devices");  // the running command is not affected
+  // Once the worker has sent its command, rewriting the box does not affect it.
+  for (int i = 0; i < 500 && fixture.window.text(ControlId::编辑框_输出).find("发送：") == std::string::npos; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  fixture.window.type(ControlId::编辑框_命令, "adb devices");
   ASSERT_TRUE(fixture.settle());
   ASSERT_EQ(run.calls("adb").size(), 1u);
   EXPECT_EQ(run.calls("adb")[0].joined(), "slow");
