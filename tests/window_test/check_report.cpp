@@ -35,6 +35,7 @@ bool CheckReport::record(const std::string& name, const Pass& pass) {
   ++(ok ? passed_ : failed_);
   if (ok) {
     std::printf("ok    %s (%d checks)\n", name.c_str(), pass.checks());
+    for (const std::string& note : pass.notes()) std::printf("        %s\n", note.c_str());
   } else {
     std::printf("FAIL  %s: %zu of %d checks failed\n", name.c_str(), pass.failures().size(), pass.checks());
     for (std::size_t i = 0; i < pass.failures().size() && i < kFailuresShown; ++i) {

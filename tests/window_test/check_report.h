@@ -16,14 +16,18 @@ class Pass {
   bool expectNear(int actual, int expected, int tolerance, const std::string& what);
   // Ends the pass early without counting it, for what the program does not offer yet.
   void skip(const std::string& reason) { skipReason_ = reason; }
+  // A line printed under the pass's own, saying what it chose to drive (UTF-8).
+  void note(const std::string& text) { notes_.push_back(text); }
 
   int checks() const { return checks_; }
   const std::vector<std::string>& failures() const { return failures_; }
   const std::string& skipReason() const { return skipReason_; }
+  const std::vector<std::string>& notes() const { return notes_; }
 
  private:
   int checks_ = 0;
   std::vector<std::string> failures_;
+  std::vector<std::string> notes_;
   std::string skipReason_;
 };
 

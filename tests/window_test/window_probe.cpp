@@ -127,6 +127,22 @@ std::vector<HWND> topWindows(DWORD processId, const std::string& windowClass) {
   return search.found;
 }
 
+std::vector<HWND> childWindows(HWND parent, const std::string& windowClass) {
+  struct Search {
+    std::string windowClass;
+    std::vector<HWND> found;
+  } search{windowClass, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        if (className(child) == s.windowClass) s.found.push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::vector<std::string> comboItems(HWND combo) {
   std::vector<std::string> items;
   const auto count = send(combo, CB_GETCOUNT);

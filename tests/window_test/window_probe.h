@@ -36,6 +36,9 @@ void pressAt(HWND control, POINT point);
 // Visible top-level windows of a process with the given class ("#32770" for message boxes).
 std::vector<HWND> topWindows(DWORD processId, const std::string& windowClass);
 
+// Child windows of a window (at any depth) with the given class, in creation order.
+std::vector<HWND> childWindows(HWND parent, const std::string& windowClass);
+
 // Items of a combo box's list.
 std::vector<std::string> comboItems(HWND combo);
 

@@ -262,9 +262,16 @@ void checkContent(const Session& s, const ControlDef& def, HWND control, Pass& p
       pass.expect(s.target().tabTitles(control) == std::vector<std::string>(def.items.begin(), def.items.end()),
                   name + " page titles");
       break;
-    case ControlKind::IpAddress:
+    case ControlKind::IpAddress: {
       pass.expectText(s.target().ipAddress(control), def.caption, name + " address");
+      std::string shown;
+      for (HWND field : probe::childWindows(control, "Edit")) {
+        if (!shown.empty()) shown += '.';
+        shown += probe::windowText(field);
+      }
+      pass.expectText(shown, def.caption, name + " fields show the address");
       break;
+    }
     case ControlKind::StatusBar:
       checkStatusBar(s, control, pass);
       break;
@@ -449,22 +456,6 @@ const BoxCause* boundBoxCause() {
   return nullptr;
 }
 
-std::vector<HWND> childrenOfClass(HWND parent, const std::string& windowClass) {
-  struct Search {
-    std::string windowClass;
-    std::vector<HWND> found;
-  } search{windowClass, {}};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        if (probe::className(child) == s.windowClass) s.found.push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 HWND findBox(const Session& s, const std::string& title) {
   for (HWND box : probe::topWindows(s.program.dwProcessId, "#32770")) {
     if (probe::windowText(box) == title) return box;
@@ -479,6 +470,7 @@ void answerMessageBox(Session& s, Pass& pass) {
     return;
   }
   const std::string what = "a click on " + nameOf(cause->button);
+  pass.note("driven: " + what);
   probe::click(s.control(cause->button));
   HWND box = nullptr;
   if (!pass.expect(probe::waitUntil(kSettleTimeoutMs, [&] { return (box = findBox(s, kDefaultBoxTitle)) != nullptr; }),
@@ -486,10 +478,11 @@ void answerMessageBox(Session& s, Pass& pass) {
     return;
   }
   bool textFound = false;
-  for (HWND label : childrenOfClass(box, "Static")) textFound = textFound || probe::windowText(label) == cause->text;
+  for (HWND label : probe::childWindows(box, "Static"))
+    textFound = textFound || probe::windowText(label) == cause->text;
   pass.expect(textFound, what + ": the box says \"" + probe::printable(cause->text) + "\"");
   pass.expect(GetWindow(box, GW_OWNER) == nullptr, what + ": the box has no owner window");
-  const std::vector<HWND> buttons = childrenOfClass(box, "Button");
+  const std::vector<HWND> buttons = probe::childWindows(box, "Button");
   if (!pass.expect(buttons.size() == 1, what + ": the box has one button")) return;
   pass.expect(GetDlgCtrlID(buttons[0]) == IDOK, what + ": its button is OK");
   probe::click(buttons[0]);
