@@ -50,19 +50,16 @@ say "no DISPLAY: running velmora.exe on the virtual display $DISPLAY"
 timeout 30 wineserver -p
 timeout 300 "$WINE" "$PROGRAM_DIR/velmora.exe" </dev/null >"$WIN_BUILD/velmora.log" 2>&1 &
 
-found=""
+window=""
 for _ in $(seq 1 60); do
-  if xdotool search --onlyvisible --name '^Velmora' >/dev/null 2>&1; then
-    found=yes
-    break
-  fi
+  window="$(xdotool search --onlyvisible --name '^Velmora' 2>/dev/null | head -n1)" && [ -n "$window" ] && break
   sleep 0.5
 done
-if [ -z "$found" ]; then
+if [ -z "$window" ]; then
   echo "the window of velmora.exe did not appear within 30 s (log: $WIN_BUILD/velmora.log)" >&2
   exit 1
 fi
 sleep 2  # let every control paint
 SHOT="$WIN_BUILD/velmora-screenshot.png"
-import -window root "$SHOT"
+import -window "$window" "$SHOT"
 say "velmora.exe is running; screenshot: $SHOT"

@@ -22,6 +22,7 @@ trap cleanup EXIT
 configure_windows && cmake --build "$WIN_BUILD" -j2 --target velmora window_test fake_tool || exit 1
 init_wine_prefix || exit 1
 start_xvfb || exit 1
+timeout 30 wineserver -k 2>/dev/null  # leftovers of an earlier run in this prefix
 timeout 30 wineserver -p
 
 rm -rf "$RUN_DIR"
