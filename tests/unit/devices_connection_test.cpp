@@ -88,7 +88,7 @@ TEST_F(ConnectTest, GoesToTheTypedAddressAsOneArgumentWhateverIsChosen) {
     app->window.setText(ControlId::IP编辑框1, ip);
     app->window.type(ControlId::编辑框_端口, port);
     connect();
-    expected.push_back({"connect", ip + ":" + port});
+    expected.push_back({"connect", std::string(ip).append(":").append(port)});
     EXPECT_EQ(app->window.statusPart(1), "连接失败");
     EXPECT_EQ(log().back(), "连接失败");
     EXPECT_TRUE(app->window.isEnabled(ControlId::按钮_连接设备));
@@ -99,7 +99,7 @@ TEST_F(ConnectTest, GoesToTheTypedAddressAsOneArgumentWhateverIsChosen) {
 
 TEST_F(ConnectTest, FailsWhenAdbIsMissing) {
   start();
-  std::filesystem::remove(run.folder() / (std::string("adb") + kExecutableSuffix));
+  removeTool("adb");
   connect();
   EXPECT_EQ(log(), (std::vector<std::string>{"发送：adb connect 192.168.3.250:5555", "连接失败"}));
   EXPECT_EQ(app->window.statusPart(1), "连接失败");
@@ -210,7 +210,7 @@ TEST_F(StateCheckTest, AdbMissingOrHangingLeavesTheWindowResponsive) {
   ASSERT_TRUE(app->settle());
   EXPECT_EQ(log(), std::vector<std::string>{"device:设备正常连接"});
 
-  std::filesystem::remove(run.folder() / (std::string("adb") + kExecutableSuffix));
+  removeTool("adb");
   EXPECT_EQ(pressAt(100), std::vector<std::string>{"未连接设备，请重新连接"});
 }
 

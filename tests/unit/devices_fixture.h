@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ struct DevicesRig {
     app->window.setText(ControlId::编辑框_输出, "");
     return *app;
   }
+
+  // Takes a tool out of the run directory, as if it had never been there.
+  void removeTool(const std::string& name) const { std::filesystem::remove(run.folder() / (name + kExecutableSuffix)); }
 
   // The log lines without their time stamps.
   std::vector<std::string> log() { return app->logTexts(); }

@@ -132,11 +132,11 @@ TEST(DeviceList, TellsTheUserWhenNoDeviceIsFound) {
     DeviceListRig test;
     test.adb.on("devices").out(c.answer);
     test.start();
-    if (!c.installAdb) std::filesystem::remove(test.run.folder() / (std::string("adb") + kExecutableSuffix));
+    if (!c.installAdb) test.removeTool("adb");
     test.refresh();
     std::vector<std::string> expected = {"发送：adb devices"};
     if (c.answerLogged) expected.insert(expected.end(), {"返回：List of devices attached", "", ""});
-    expected.push_back(kNoDevicesHint);
+    expected.emplace_back(kNoDevicesHint);
     EXPECT_EQ(test.log(), expected);
     EXPECT_TRUE(test.entries().empty());
   }
