@@ -102,7 +102,11 @@ HANDLE createProcess(std::wstring commandLine, HANDLE out, HANDLE err) {
 }  // namespace
 
 std::unique_ptr<ChildProcess> ChildProcess::start(const std::string& commandLine, Start how, Streams streams) {
-  const std::string whole = how == Start::ThroughInterpreter ? "cmd.exe /c " + commandLine : commandLine;
+  // cmd.exe /c takes away the first and the last quote of a line that begins with
+  // one; wrapping the line in one more pair of quotes keeps it whole, so a line that
+  // begins with a quoted program path (a run directory with spaces) still runs. A
+  // line that does not begin with a quote is read the same either way.
+  const std::string whole = how == Start::ThroughInterpreter ? "cmd.exe /c \"" + commandLine + "\"" : commandLine;
   const std::u16string wide = textToUtf16(whole, CodePage::Gbk936);
 
   Pipe out, err;

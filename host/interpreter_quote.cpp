@@ -89,8 +89,12 @@ std::string quoteForSh(std::string_view word) {
   return quoted + "'";
 }
 
-std::string interpreterToolPrefix(const std::string& runDirectory) {
-  // The separator stays outside the quotes: a quote right after a backslash would need
-  // that backslash doubled.
-  return quoteForInterpreter(runDirectory) + kPathSeparator;
+std::string interpreterToolCommand(const std::string& runDirectory, const std::string& command) {
+  const std::string program = runDirectory + kPathSeparator;
+  if (quoteForInterpreter(runDirectory) == runDirectory) return program + command;
+  // The first word ends where the interpreter would see anything but a plain character.
+  std::size_t wordEnd = 0;
+  while (wordEnd < command.size() && quoteForInterpreter(command.substr(wordEnd, 1)) == command.substr(wordEnd, 1))
+    ++wordEnd;
+  return quoteForInterpreter(program + command.substr(0, wordEnd)) + command.substr(wordEnd);
 }

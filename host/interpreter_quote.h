@@ -23,6 +23,8 @@ std::string quoteForSh(std::string_view word);
 // This platform's interpreter: quoteForCmd on Windows, quoteForSh on POSIX.
 std::string quoteForInterpreter(std::string_view word);
 
-// The run directory as the start of a command line run by the interpreter: the folder
-// (quoted when it needs it) and the separator, ready for a tool name to follow.
-std::string interpreterToolPrefix(const std::string& runDirectory);
+// A command typed for the run directory ("adb devices") as the interpreter runs it:
+// the run directory, the separator and the command. When the folder needs quoting
+// (spaces, parentheses), the quotes take in the command's first word too, so the
+// program reads its own path whole as its first argument: "C:\a b\adb" devices.
+std::string interpreterToolCommand(const std::string& runDirectory, const std::string& command);

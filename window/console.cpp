@@ -39,7 +39,7 @@ void onCommandEnterPressed(AppContext& app, const EventArgs& args) {
 
 void consoleWorker(AppContext& app) {
   const std::string command = withoutLeadingSpaces(app.ui.text(ControlId::编辑框_命令));
-  const std::string commandLine = interpreterToolPrefix(app.runDirectory) + command;
+  const std::string commandLine = interpreterToolCommand(app.runDirectory, command);
   appendLog(app.ui, "发送：" + commandLine);
 
   std::string answer = runCommand(commandLine);

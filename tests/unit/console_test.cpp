@@ -45,7 +45,7 @@ struct ConsoleTest : ::testing::Test {
     return fixture.logTexts();
   }
 
-  std::string prefix() const { return interpreterToolPrefix(run.folderText()); }
+  std::string sent(const std::string& command) const { return "发送：" + interpreterToolCommand(run.folderText(), command); }
 
   TestRunDir run;
   Scenario scenario;
@@ -54,7 +54,7 @@ struct ConsoleTest : ::testing::Test {
 TEST_F(ConsoleTest, RunsTheTypedCommandWithoutItsLeadingSpaces) {
   const std::vector<std::string> log = runAndLog("  \xA1\xA1 adb devices");
   ASSERT_GE(log.size(), 2u);
-  EXPECT_EQ(log[0], "发送：" + prefix() + "adb devices");
+  EXPECT_EQ(log[0], sent("adb devices"));
   EXPECT_EQ(log[1], "返回：List of devices attached");
   EXPECT_EQ(log[2], "emulator-5554\tdevice");
   EXPECT_EQ(log[3], "R58M123\tdevice");
@@ -106,7 +106,7 @@ TEST_F(ConsoleTest, BadInputIsLoggedAndTheButtonComesBack) {
   for (const char* command : {"", "nosuchtool --x"}) {
     const std::vector<std::string> log = runAndLog(command);
     ASSERT_GE(log.size(), 2u) << command;
-    EXPECT_EQ(log[0], "发送：" + prefix() + command);
+    EXPECT_EQ(log[0], sent(command));
     EXPECT_EQ(log[1].rfind("返回：", 0), 0u) << command;
   }
   // A zero byte ends its chunk's text.

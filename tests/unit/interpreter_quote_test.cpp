@@ -1,5 +1,6 @@
 #include "host/command_line.h"
 #include "host/interpreter_quote.h"
+#include "host/platform.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,18 @@ TEST(QuoteForSh, LeavesPlainWordsAndQuotesTheRest) {
   EXPECT_EQ(quoteForSh("a b"), "'a b'");
   EXPECT_EQ(quoteForSh("$(touch x)"), "'$(touch x)'");
   EXPECT_EQ(quoteForSh("it's"), "'it'\\''s'");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(InterpreterToolCommand, QuotesTheProgramPathOnlyWhenTheFolderNeedsIt) {
+  const std::string sep = kPathSeparator;
+  EXPECT_EQ(interpreterToolCommand("run", "adb devices"), "run" + sep + "adb devices");
+  EXPECT_EQ(interpreterToolCommand("run dir", "adb devices"), quoteForInterpreter("run dir" + sep + "adb") + " devices");
+  EXPECT_EQ(interpreterToolCommand("run dir", "adb|more"), quoteForInterpreter("run dir" + sep + "adb") + "|more");
+  EXPECT_EQ(interpreterToolCommand("run dir", ""), quoteForInterpreter("run dir" + sep));
 }
 
 }  // namespace
