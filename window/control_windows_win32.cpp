@@ -123,16 +123,28 @@ void fillComboBox(HWND combo, const ControlDef& def) {
   }
 }
 
+// The window's rectangle in its parent's client area; a combo box's includes its list.
+RECT placeRect(const ControlDef& def, int dpi) {
+  const Place place = placeInWindow(def.id);
+  const int height = def.kind == ControlKind::ComboBox ? def.height + kDropDownListHeight : def.height;
+  const int left = scaled(place.x, dpi);
+  const int top = scaled(place.y, dpi);
+  return {left, top, left + scaled(def.width, dpi), top + scaled(height, dpi)};
+}
+
 }  // namespace
 
 HWND createControlWindow(HWND parent, const ControlDef& def, int dpi) {
   const WindowKind kind = windowKindOf(def);
   if (kind.windowClass == nullptr || (def.flags & kInvisible)) return nullptr;
   const bool captionIsText = def.kind != ControlKind::IpAddress && def.kind != ControlKind::StatusBar;
-  HWND control = CreateWindowExW(kind.extendedStyle, kind.windowClass, captionIsText ? toWide(def.caption).c_str() : L"",
-                                 kind.style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowIdOf(def.id))),
-                                 GetModuleHandleW(nullptr), nullptr);
+  // Created at its place: some controls lay out their parts only when created.
+  const RECT place = placeRect(def, dpi);
+  HWND control = CreateWindowExW(
+      kind.extendedStyle, kind.windowClass, captionIsText ? toWide(def.caption).c_str() : L"",
+      kind.style | WS_CHILD | WS_CLIPSIBLINGS, place.left, place.top, place.right - place.left,
+      place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowIdOf(def.id))),
+      GetModuleHandleW(nullptr), nullptr);
   if (control == nullptr) return nullptr;
   switch (def.kind) {
     case ControlKind::ComboBox:
@@ -162,10 +174,9 @@ void placeControlWindow(HWND control, const ControlDef& def, int dpi) {
     SendMessageW(control, WM_SIZE, 0, 0);  // docks itself at the bottom of its parent
     return;
   }
-  const Place place = placeInWindow(def.id);
-  const int height = def.kind == ControlKind::ComboBox ? def.height + kDropDownListHeight : def.height;
-  SetWindowPos(control, nullptr, scaled(place.x, dpi), scaled(place.y, dpi), scaled(def.width, dpi),
-               scaled(height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT place = placeRect(def, dpi);
+  SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   if (def.kind == ControlKind::ListView) {
     for (std::size_t column = 0; column < def.columns.size(); ++column) {
       SendMessageW(control, LVM_SETCOLUMNWIDTH, column, scaled(def.columns[column].width, dpi));

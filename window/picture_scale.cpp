@@ -32,14 +32,14 @@ std::vector<std::vector<Share>> shares(int from, int to) {
 PixelSize fitInside(PixelSize picture, PixelSize box) {
   if (picture.width <= 0 || picture.height <= 0) return {1, 1};
   // Compare the two ratios without rounding: box.w / pic.w against box.h / pic.h.
-  const bool widthLimits = static_cast<long long>(box.width) * picture.height <=
-                           static_cast<long long>(box.height) * picture.width;
-  PixelSize fitted = widthLimits
-                         ? PixelSize{box.width, static_cast<int>(std::lround(static_cast<double>(box.width) *
-                                                                             picture.height / picture.width))}
-                         : PixelSize{static_cast<int>(std::lround(static_cast<double>(box.height) * picture.width /
-                                                                  picture.height)),
-                                     box.height};
+  const bool widthLimits =
+      static_cast<long long>(box.width) * picture.height <= static_cast<long long>(box.height) * picture.width;
+  PixelSize fitted =
+      widthLimits
+          ? PixelSize{box.width,
+                      static_cast<int>(std::lround(static_cast<double>(box.width) * picture.height / picture.width))}
+          : PixelSize{static_cast<int>(std::lround(static_cast<double>(box.height) * picture.width / picture.height)),
+                      box.height};
   return {std::max(1, fitted.width), std::max(1, fitted.height)};
 }
 
@@ -54,7 +54,8 @@ PixelImage resample(const PixelImage& source, PixelSize size) {
   for (int y = 0; y < source.size.height; ++y) {
     for (int x = 0; x < size.width; ++x) {
       for (const Share& share : columns[x]) {
-        const std::uint8_t* pixel = &source.bytes[(static_cast<std::size_t>(y) * sourceWidth + share.source) * channels];
+        const std::uint8_t* pixel =
+            &source.bytes[(static_cast<std::size_t>(y) * sourceWidth + share.source) * channels];
         double* target = &narrowed[(static_cast<std::size_t>(y) * size.width + x) * channels];
         for (int c = 0; c < channels; ++c) target[c] += pixel[c] * share.weight;
       }
@@ -62,7 +63,8 @@ PixelImage resample(const PixelImage& source, PixelSize size) {
   }
 
   // Then down: the narrowed rows mixed to the target height.
-  PixelImage result{size, channels, std::vector<std::uint8_t>(static_cast<std::size_t>(size.width) * size.height * channels)};
+  PixelImage result{size, channels,
+                    std::vector<std::uint8_t>(static_cast<std::size_t>(size.width) * size.height * channels)};
   for (int y = 0; y < size.height; ++y) {
     for (int x = 0; x < size.width; ++x) {
       for (int c = 0; c < channels; ++c) {

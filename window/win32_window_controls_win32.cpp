@@ -49,7 +49,8 @@ std::wstring listCell(HWND list, int row, int column) {
     item.iSubItem = column;
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(size);
-    const auto length = static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+    const auto length =
+        static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
     if (length + 1 < size) {
       text.resize(length);
       return text;
@@ -113,9 +114,8 @@ void Win32Window::setFocus(ControlId id) {
 }
 
 bool Win32Window::isChecked(ControlId id) {
-  return impl_->call(false, [&] {
-    return impl_->at(id) != nullptr && SendMessageW(impl_->at(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  });
+  return impl_->call(
+      false, [&] { return impl_->at(id) != nullptr && SendMessageW(impl_->at(id), BM_GETCHECK, 0, 0) == BST_CHECKED; });
 }
 
 void Win32Window::setChecked(ControlId id, bool checked) {
@@ -280,8 +280,8 @@ StorageMenuItem Win32Window::popupStorageMenu() {
   return impl_->call(StorageMenuItem::Count, [&] {
     POINT pointer{};
     GetCursorPos(&pointer);
-    const auto chosen = static_cast<std::size_t>(TrackPopupMenu(impl_->storageMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                                pointer.x, pointer.y, 0, impl_->window.load(), nullptr));
+    const auto chosen = static_cast<std::size_t>(TrackPopupMenu(
+        impl_->storageMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, impl_->window.load(), nullptr));
     const auto menu = storageMenu();
     return chosen >= 1 && chosen <= menu.size() ? menu[chosen - 1].item : StorageMenuItem::Count;
   });

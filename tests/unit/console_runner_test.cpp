@@ -40,6 +40,10 @@ TEST_F(ConsoleRunnerTest, RunCommandMergesStandardErrorInTheOrderWritten) {
   EXPECT_EQ(run.calls("adb")[0].arguments, std::vector<std::string>{"devices"});
 }
 
+TEST_F(ConsoleRunnerTest, RunCommandGoesThroughTheInterpreter) {
+  EXPECT_EQ(runCommand("echo one&&echo two"), piped("one\ntwo\n"));
+}
+
 TEST_F(ConsoleRunnerTest, RunConsoleProgramReturnsStandardOutputOnly) {
   Scenario scenario;
   scenario.on("get-state").err("error: no devices/emulators found\n").out("device").exitCode(1);

@@ -9,11 +9,6 @@ namespace {
 
 std::string utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
-TEST(ConsoleRunnerWindows, RunCommandGoesThroughCmd) {
-  const std::string output = runCommand("echo %CMDCMDLINE%");
-  EXPECT_EQ(output.rfind("cmd.exe /c echo ", 0), 0u) << output;
-}
-
 TEST(ConsoleRunnerWindows, CommandLineReachesTheProgramAsComposed) {
   TestRunDir run;
   const std::string adb = run.addTool("adb", Scenario());

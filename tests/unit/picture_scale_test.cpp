@@ -10,11 +10,9 @@ TEST(FitInside, KeepsTheProportionsWithinTheBox) {
   };
   const Case cases[] = {
       {{271, 154}, {173, 173}, {173, 98}},  // the permission picture in 图片框2
-      {{154, 271}, {173, 173}, {98, 173}},
-      {{100, 50}, {100, 50}, {100, 50}},
-      {{10, 5}, {100, 100}, {100, 50}},  // grows to fill a larger box
-      {{400, 100}, {100, 100}, {100, 25}},
-      {{1000, 1}, {100, 100}, {100, 1}},  // never thinner than one pixel
+      {{154, 271}, {173, 173}, {98, 173}}, {{100, 50}, {100, 50}, {100, 50}},
+      {{10, 5}, {100, 100}, {100, 50}},                                        // grows to fill a larger box
+      {{400, 100}, {100, 100}, {100, 25}}, {{1000, 1}, {100, 100}, {100, 1}},  // never thinner than one pixel
       {{0, 0}, {100, 100}, {1, 1}},
   };
   for (const Case& c : cases) {
@@ -26,8 +24,10 @@ TEST(FitInside, KeepsTheProportionsWithinTheBox) {
 
 TEST(Resample, AveragesTheCoveredSourceArea) {
   // Two channels, 4 x 2: each 2 x 2 block becomes one pixel, channels kept apart.
-  const PixelImage source{{4, 2}, 2, {0, 100, 40, 100, 200, 0, 200, 0,  //
-                                      80, 100, 120, 100, 255, 0, 255, 0}};
+  const PixelImage source{{4, 2},
+                          2,
+                          {0, 100, 40, 100, 200, 0, 200, 0,  //
+                           80, 100, 120, 100, 255, 0, 255, 0}};
   const PixelImage halved = resample(source, {2, 1});
   EXPECT_EQ(halved.bytes, (std::vector<std::uint8_t>{60, 100, 228, 0}));
 }
