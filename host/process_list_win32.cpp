@@ -41,9 +41,13 @@ bool processExists(const std::string& name, bool exactCase) { return firstNamed(
 std::uint32_t findProcessId(const std::string& name, bool exactCase) { return firstNamed(name, exactCase); }
 
 bool killProcess(std::uint32_t id) {
-  const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
+  // The query right too: a process that has ended but is still held open by someone
+  // can be opened, and Wine then reports its termination as a success.
+  const HANDLE process = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
   if (process == nullptr) return false;
-  const bool terminated = TerminateProcess(process, 0) != 0;
+  DWORD exitCode = 0;
+  const bool running = GetExitCodeProcess(process, &exitCode) != 0 && exitCode == STILL_ACTIVE;
+  const bool terminated = running && TerminateProcess(process, 0) != 0;
   CloseHandle(process);
   return terminated;
 }
