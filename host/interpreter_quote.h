@@ -23,6 +23,12 @@ std::string quoteForSh(std::string_view word);
 // This platform's interpreter: quoteForCmd on Windows, quoteForSh on POSIX.
 std::string quoteForInterpreter(std::string_view word);
 
+// False when quoting cannot be trusted to keep the word whole on every interpreter of
+// this platform: on Windows a word holding '"' or '%' (Wine's cmd, unlike Windows',
+// takes no caret escape for them, so a quote in the word can end the quoting). Such a
+// word must not be written into an interpreter's command line at all.
+bool quotableForInterpreter(std::string_view word);
+
 // A command typed for the run directory ("adb devices") as the interpreter runs it:
 // the run directory, the separator and the command. When the folder needs quoting
 // (spaces, parentheses), the quotes take in the command's first word too, so the

@@ -59,6 +59,9 @@ const CommandTemplate* templateOf(ControlId button) {
 
 }  // namespace
 
+// A device address the console could not be trusted to run as one word.
+constexpr char kAddressUnquotable[] = "设备地址含有命令行无法安全写出的字符（\" 或 %），请选择其他设备或改写地址";
+
 void writeTemplateCommand(AppContext& app, ControlId button) {
   const CommandTemplate* found = templateOf(button);
   if (found == nullptr) return;
@@ -72,7 +75,12 @@ void writeTemplateCommand(AppContext& app, ControlId button) {
       return;
     }
   }
-  const std::string target = entry.addressed ? "adb -s " + quoteForInterpreter(targetAddress(app)) : std::string();
+  const std::string address = entry.addressed ? targetAddress(app) : std::string();
+  if (!quotableForInterpreter(address)) {
+    app.ui.inform(kAddressUnquotable);
+    return;
+  }
+  const std::string target = entry.addressed ? "adb -s " + quoteForInterpreter(address) : std::string();
   app.ui.setText(ControlId::编辑框_命令, target + entry.command + package);
   if (entry.hint != kHintUntouched) app.ui.setStatusPart(kCommandHintPart, entry.hint);
 }
