@@ -8,9 +8,17 @@
 #include <string>
 #include <vector>
 
+#include <algorithm>
+
+#include "bridge/adb_bridge.h"
 #include "host/child_process.h"
+#include "host/command_line.h"
 #include "host/console_runner.h"
+#include "host/workers.h"
 #include "tests/fake_tool/scenario.h"
+#include "window/app_context.h"
+#include "window/main_window.h"
+#include "window/memory_window.h"
 
 namespace {
 
@@ -62,11 +70,55 @@ void captureRate(const TestRunDir& run) {
   report("runConsoleProgram", console, plain);
 }
 
+// The median of `rounds` timings of `run`, in seconds.
+double medianSeconds(int rounds, const std::function<void()>& run) {
+  std::vector<double> timings;
+  for (int round = 0; round < rounds; ++round) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    timings.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(timings.begin(), timings.end());
+  return timings[timings.size() / 2];
+}
+
+// One console round trip on the in-memory window (a click on 按钮_执行执行 until the
+// answer is logged and the button is back) against starting the same fake adb directly
+// and reading its answer.
+void consoleRoundTrip(const TestRunDir& run) {
+  Scenario scenario;
+  scenario.on("devices").out("List of devices attached\nemulator-5554\tdevice\n\n");
+  const std::string adb = run.addTool("adb", scenario);
+
+  MemoryWindow window;
+  AdbBridge bridge(run.folderText());
+  AppContext app(window, run.folderText(), bridge);
+  MainWindow mainWindow(app);
+  window.open(mainWindow);
+  window.type(ControlId::编辑框_命令, "adb devices");
+
+  constexpr int kTrips = 21;
+  const double direct = medianSeconds(kTrips, [&] {
+    std::unique_ptr<ChildProcess> child =
+        ChildProcess::start(quoteArgument(adb) + " devices", ChildProcess::Start::Direct, ChildProcess::Streams::Merged);
+    while (child && !child->read(0, 1 << 16).empty()) {
+    }
+    if (child) child->waitForExit(10000);
+  });
+  const double console = medianSeconds(kTrips, [&] {
+    window.click(ControlId::按钮_执行执行);
+    waitForWorkers(10000);
+  });
+  std::printf("console round trip (median of %d; goal: under 1.2 times the direct start)\n", kTrips);
+  std::printf("  direct start of adb    %8.2f ms\n", direct * 1000);
+  std::printf("  console click to log   %8.2f ms  ratio %.2f\n", console * 1000, console / direct);
+}
+
 }  // namespace
 
 int main() {
   TestRunDir run;
-  const std::vector<std::function<void(const TestRunDir&)>> measurements = {captureRate};
+  const std::vector<std::function<void(const TestRunDir&)>> measurements = {captureRate, consoleRoundTrip};
   for (const auto& measure : measurements) measure(run);
   return 0;
 }

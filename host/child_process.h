@@ -36,6 +36,11 @@ class ChildProcess {
   // Closes the reading end of pipe `stream` early.
   virtual void close(int stream) = 0;
 
+  // Waits up to `milliseconds` for bytes in pipe 0, returning early when they come.
+  // On Windows, whose pipes cannot be waited on, it is waitPumping: the calling
+  // thread's window messages keep flowing either way.
+  virtual void waitForOutput(int milliseconds) = 0;
+
   // True once the process has ended; waits for that up to `milliseconds` (0: only looks).
   virtual bool waitForExit(int milliseconds) = 0;
 };

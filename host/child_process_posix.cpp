@@ -89,6 +89,17 @@ class PosixChildProcess : public ChildProcess {
 
   void close(int stream) override { closeEnd(pipes_[stream]); }
 
+  void waitForOutput(int milliseconds) override {
+    if (pipes_[0] >= 0) {
+      pollfd state{pipes_[0], POLLIN, 0};
+      const int ready = poll(&state, 1, milliseconds);
+      if (ready == 0 || (ready > 0 && (state.revents & POLLIN) != 0)) return;
+    }
+    // Closed or hung up: poll would wake at once every time; the process is ending,
+    // so wait for that instead.
+    waitForExit(milliseconds);
+  }
+
   bool waitForExit(int milliseconds) override {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (!exited_) {
@@ -98,7 +109,7 @@ class PosixChildProcess : public ChildProcess {
         break;
       }
       if (std::chrono::steady_clock::now() >= deadline) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     return exited_;
   }

@@ -4,6 +4,7 @@
 
 #include "host/child_process.h"
 #include "host/code_page.h"
+#include "host/console_runner.h"
 
 namespace {
 
@@ -57,6 +58,8 @@ class Win32ChildProcess : public ChildProcess {
   }
 
   void close(int stream) override { closeEnd(pipes_[stream]); }
+
+  void waitForOutput(int milliseconds) override { waitPumping(milliseconds); }
 
   bool waitForExit(int milliseconds) override {
     return WaitForSingleObject(process_, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;

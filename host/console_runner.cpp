@@ -54,7 +54,7 @@ std::string captureMerged(const std::string& commandLine, ChildProcess::Start ho
       if (exited) continue;
     }
     pumpPendingMessages();
-    waitPumping(1);
+    child->waitForOutput(1);  // waitPumping(1), woken early by output where the pipe allows
   }
   return output;
 }
@@ -77,12 +77,18 @@ std::string runConsoleProgram(const std::string& commandLine) {
 
   std::string errors;  // read so the tool never blocks on it, then thrown away
   bool outputOpen = true, errorsOpen = true, ended = false;
+  int idleWait = 1;
   while (outputOpen || errorsOpen || !ended) {
+    const std::size_t before = output.size();
     if (outputOpen) outputOpen = drainPipe(*child, 0, output);
     if (errorsOpen) errorsOpen = drainPipe(*child, 1, errors);
+    const bool found = output.size() != before || !errors.empty();
     errors.clear();
     if (!ended) {
-      ended = child->waitForExit(100);
+      // A tool that is printing is read again within a millisecond, so it never waits
+      // long on a full pipe; while it stays quiet the wait doubles up to 100 ms.
+      idleWait = found ? 1 : std::min(idleWait * 2, 100);
+      ended = child->waitForExit(idleWait);
     } else if (outputOpen || errorsOpen) {
       // Ended, but a descendant still holds a pipe: keep draining without spinning.
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
