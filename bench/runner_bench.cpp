@@ -60,8 +60,8 @@ void captureRate(const TestRunDir& run) {
   scenario.on("*").repeatOut(kFloodBytes, 'x');
   const std::string command = run.addTool("flood", scenario) + " out";
 
-  std::printf("capture of %zu MiB (best of %d; goal: ratio >= 0.8 natively, >= 0.5 under Wine)\n",
-              kFloodBytes >> 20, kRounds);
+  std::printf("capture of %zu MiB (best of %d; goal: ratio >= 0.8 natively, >= 0.5 under Wine)\n", kFloodBytes >> 20,
+              kRounds);
   const double plain = bestSeconds([&] { return plainRead(command); }, kFloodBytes);
   const double runner = bestSeconds([&] { return runCommand(command).size(); }, kFloodBytes);
   const double console = bestSeconds([&] { return runConsoleProgram(command).size(); }, kFloodBytes);
@@ -99,8 +99,8 @@ void consoleRoundTrip(const TestRunDir& run) {
 
   constexpr int kTrips = 21;
   const double direct = medianSeconds(kTrips, [&] {
-    std::unique_ptr<ChildProcess> child =
-        ChildProcess::start(quoteArgument(adb) + " devices", ChildProcess::Start::Direct, ChildProcess::Streams::Merged);
+    std::unique_ptr<ChildProcess> child = ChildProcess::start(
+        quoteArgument(adb) + " devices", ChildProcess::Start::Direct, ChildProcess::Streams::Merged);
     while (child && !child->read(0, 1 << 16).empty()) {
     }
     if (child) child->waitForExit(10000);

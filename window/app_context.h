@@ -19,7 +19,7 @@ struct AppContext {
   Controls& ui;
   const std::string runDirectory;  // without a trailing separator
   AdbBridge& adbBridge;
-  SharedText selectedTarget;       // the serial chosen in 组合框_设备
+  SharedText selectedTarget;  // the serial chosen in 组合框_设备
   std::atomic<bool> deviceConnected{false};
   // What 组合框_设备 holds between refreshes (devices/device_list.cpp).
   DeviceListState deviceList;

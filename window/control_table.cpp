@@ -14,17 +14,21 @@ constexpr ControlId kWindow = ControlId::MainWindow;
 // The control's name as the code spells it, written once.
 #define C(name) ControlId::name, #name
 
-constexpr ColumnDef kAppListColumns[] = {{"ID", 30, false}, {"应用路径", 110, false}, {"包名", 300, false}, {"系统应用", 60, true}};
+constexpr ColumnDef kAppListColumns[] = {
+    {"ID", 30, false}, {"应用路径", 110, false}, {"包名", 300, false}, {"系统应用", 60, true}};
 constexpr ColumnDef kAdbCatalogueColumns[] = {{"ID", 30, false}, {"名称", 220, false}, {"指令", 258, false}};
 constexpr ColumnDef kFileListColumns[] = {{"ID", 30, false}, {"类型", 50, false}, {"文件名称", 340, false}};
 constexpr ColumnDef kPermissionColumns[] = {
     {"ID", 30, false}, {"八进制", 48, false}, {"权限", 80, false}, {"备注(读、写、执行)", 190, false}};
 constexpr ColumnDef kScrcpyCatalogueColumns[] = {{"ID", 30, false}, {"名称", 200, false}, {"指令", 270, false}};
 
-constexpr const char* kMainPages[] = {"APP安装", "应用列表", "ADB指令集", "文件下载/上传", "存储文件", "权限解析", "Scrcpy指令"};
+constexpr const char* kMainPages[] = {"APP安装",  "应用列表", "ADB指令集", "文件下载/上传",
+                                      "存储文件", "权限解析", "Scrcpy指令"};
 constexpr const char* kUploadPages[] = {"本地上传", "内部上传system"};
 constexpr const char* kStorageChoices[] = {"外置存储", "内置存储app", "内置存储system"};
 
+// One row per control, in the order of ControlId; kept one line a row for reading.
+// clang-format off
 const ControlDef kControls[] = {
     // Top-level controls.
     {C(标签11), K::Label, kWindow, -1, 2, 7, 30, 24, "设备", 0, E::None},
@@ -148,6 +152,8 @@ const ControlDef kControls[] = {
      kScrcpyCatalogueColumns, {}, scrcpyCatalogueRows()},
 };
 
+// clang-format on
+
 #undef C
 
 static_assert(std::size(kControls) == kControlCount - 1, "every control has exactly one row");
@@ -164,8 +170,12 @@ constexpr MenuItemDef kStorageMenu[] = {
 }  // namespace
 
 const WindowDef kMainWindowDef = {
-    "Velmora     在手机端安装：Tessaro.apk （修改system目录需先执行：adb root 然后执行：adb remount 再修改或上传）", 50,
-    50, 843, 492, "SimSun"};
+    "Velmora     在手机端安装：Tessaro.apk （修改system目录需先执行：adb root 然后执行：adb remount 再修改或上传）",
+    50,
+    50,
+    843,
+    492,
+    "SimSun"};
 
 const char kStorageMenuCaption[] = "存储菜单";
 

@@ -180,8 +180,7 @@ std::vector<MemoryWindow::ShownBox> MemoryWindow::shownBoxes() {
 
 bool MemoryWindow::waitForBoxes(std::size_t count, int milliseconds) {
   std::unique_lock<std::mutex> lock(mutex_);
-  return boxShown_.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                            [&] { return shownBoxes_.size() >= count; });
+  return boxShown_.wait_for(lock, std::chrono::milliseconds(milliseconds), [&] { return shownBoxes_.size() >= count; });
 }
 
 std::string MemoryWindow::text(ControlId id) {

@@ -32,11 +32,11 @@ class MemoryWindow : public Controls {
 
   // The user's actions. Those on a disabled control do nothing, as on a real window.
   void click(ControlId id);
-  void choose(ControlId comboBox, int index);           // picks an item of the list
-  void clickRow(ControlId listView, int row);           // row -1: the empty area below the rows
-  void moveSelection(ControlId listView, int row);      // keyboard: selects without a click
+  void choose(ControlId comboBox, int index);       // picks an item of the list
+  void clickRow(ControlId listView, int row);       // row -1: the empty area below the rows
+  void moveSelection(ControlId listView, int row);  // keyboard: selects without a click
   void rightPress(ControlId listView, int row);
-  void type(ControlId id, const std::string& text);     // replaces the text unless read-only
+  void type(ControlId id, const std::string& text);  // replaces the text unless read-only
   void pressEnter(ControlId id);
   void pressStatusBar(int x, int y);
   void selectPage(ControlId tabControl, int page);

@@ -31,8 +31,9 @@ TEST(QuoteArgument, QuotesOnlyWhatNeedsIt) {
 }
 
 TEST(QuoteArgument, EveryArgumentReadsBackUnchanged) {
-  const std::vector<std::string> arguments = {"", " ", "a b", "\"", "\\", "\\\\\"", "a\\", "a b\\\\", "\"\"",
-                                              "x\"\"y z", "tab\there", "中文 目录\\", "'quoted' for sh"};
+  const std::vector<std::string> arguments = {
+      "",        " ",    "a b",      "\"",        "\\",          "\\\\\"",         "a\\",
+      "a b\\\\", "\"\"", "x\"\"y z", "tab\there", "中文 目录\\", "'quoted' for sh"};
   std::string line = "prog";
   for (const std::string& argument : arguments) line.append(" ").append(quoteArgument(argument));
   std::vector<std::string> expected = {"prog"};

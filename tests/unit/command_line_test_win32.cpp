@@ -23,7 +23,8 @@ std::vector<std::string> windowsSplit(const std::string& line) {
 }
 
 TEST(SplitCommandLine, AgreesWithCommandLineToArgvW) {
-  for (const CommandLineCase& c : kCommandLineCases) EXPECT_EQ(splitCommandLine(c.line), windowsSplit(c.line)) << c.line;
+  for (const CommandLineCase& c : kCommandLineCases)
+    EXPECT_EQ(splitCommandLine(c.line), windowsSplit(c.line)) << c.line;
 }
 
 }  // namespace

@@ -112,7 +112,8 @@ TEST_F(ConsoleRunnerTest, StopOnTheFirstChunkReturnsEmptyWhileTheToolGoesOn) {
   install(scenario);
   int calls = 0;
   const Clock::time_point start = Clock::now();
-  const std::string output = runCommand(adb + " logcat", [&](const std::string&) { return ++calls, 1; }, true);
+  const std::string output = runCommand(
+      adb + " logcat", [&](const std::string&) { return ++calls, 1; }, true);
   EXPECT_EQ(output, "");
   EXPECT_EQ(calls, 1);
   EXPECT_LT(millisecondsSince(start), 1500) << "the runner waited for the tool";
@@ -122,7 +123,8 @@ TEST_F(ConsoleRunnerTest, StopKeepsTheChunksBeforeIt) {
   Scenario scenario;
   scenario.on("push").out("a").sleepMs(200).out("b").sleepMs(200).out("c");
   install(scenario);
-  const std::string output = runCommand(adb + " push", [](const std::string& chunk) { return chunk == "b"; }, true);
+  const std::string output = runCommand(
+      adb + " push", [](const std::string& chunk) { return chunk == "b"; }, true);
   EXPECT_EQ(output, "a");
 }
 
@@ -141,8 +143,7 @@ TEST_F(ConsoleRunnerTest, ArgumentsArriveExactly) {
   runCommand(adb + " -s R58M shell ls /sdcard/中文");
   const std::vector<FakeCall> calls = run.calls("adb");
   ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].arguments,
-            (std::vector<std::string>{"-s", "R58 M", "", "q\"uote", "back\\slash", "中文"}));
+  EXPECT_EQ(calls[0].arguments, (std::vector<std::string>{"-s", "R58 M", "", "q\"uote", "back\\slash", "中文"}));
   EXPECT_EQ(calls[1].joined(), "-s R58M shell ls /sdcard/中文");
 }
 

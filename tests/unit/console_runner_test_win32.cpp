@@ -29,8 +29,8 @@ TEST(WaitPumping, DispatchesTheThreadsMessagesWhileItWaits) {
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"WaitPumpingTest";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowW(L"WaitPumpingTest", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
-                              nullptr);
+  HWND window =
+      CreateWindowW(L"WaitPumpingTest", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
   ASSERT_NE(window, nullptr);
   int dispatched = 0;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&dispatched));

@@ -45,7 +45,9 @@ struct ConsoleTest : ::testing::Test {
     return fixture.logTexts();
   }
 
-  std::string sent(const std::string& command) const { return "发送：" + interpreterToolCommand(run.folderText(), command); }
+  std::string sent(const std::string& command) const {
+    return "发送：" + interpreterToolCommand(run.folderText(), command);
+  }
 
   TestRunDir run;
   Scenario scenario;

@@ -27,7 +27,8 @@ TEST(ControlTable, DescribesEveryControlOnceInItsOwnSlot) {
 TEST(ControlTable, ContainersAndPagesAreConsistent) {
   for (const ControlDef& def : controlTable()) {
     EXPECT_TRUE(isContainer(def.container)) << def.name;
-    const bool onTab = def.container != ControlId::MainWindow && controlDef(def.container).kind == ControlKind::TabControl;
+    const bool onTab =
+        def.container != ControlId::MainWindow && controlDef(def.container).kind == ControlKind::TabControl;
     if (onTab) {
       EXPECT_GE(def.page, 0) << def.name;
       EXPECT_LT(def.page, static_cast<int>(controlDef(def.container).items.size())) << def.name;

@@ -1,5 +1,5 @@
-#include "host/command_line.h"
 #include "host/interpreter_quote.h"
+#include "host/command_line.h"
 #include "host/platform.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +48,8 @@ std::string afterCmd(const std::string& line) {
 }
 
 TEST(QuoteForCmd, TheProgramReadsBackTheVeryWord) {
-  const char* words[] = {"x&calc", "a|b", "a b", "%PATH%", "\"q\"", "^x", "(y)", "a\\\"b", "tail\\", "a b\\\\", "中文 名"};
+  const char* words[] = {"x&calc", "a|b",    "a b",    "%PATH%",  "\"q\"",  "^x",
+                         "(y)",    "a\\\"b", "tail\\", "a b\\\\", "中文 名"};
   for (const char* word : words) {
     const std::vector<std::string> args = splitCommandLine("adb -s " + afterCmd(quoteForCmd(word)) + " shell");
     ASSERT_EQ(args.size(), 4u) << word;
@@ -72,7 +73,8 @@ namespace {
 TEST(InterpreterToolCommand, QuotesTheProgramPathOnlyWhenTheFolderNeedsIt) {
   const std::string sep = kPathSeparator;
   EXPECT_EQ(interpreterToolCommand("run", "adb devices"), "run" + sep + "adb devices");
-  EXPECT_EQ(interpreterToolCommand("run dir", "adb devices"), quoteForInterpreter("run dir" + sep + "adb") + " devices");
+  EXPECT_EQ(interpreterToolCommand("run dir", "adb devices"),
+            quoteForInterpreter("run dir" + sep + "adb") + " devices");
   EXPECT_EQ(interpreterToolCommand("run dir", "adb|more"), quoteForInterpreter("run dir" + sep + "adb") + "|more");
   EXPECT_EQ(interpreterToolCommand("run dir", ""), quoteForInterpreter("run dir" + sep));
 }

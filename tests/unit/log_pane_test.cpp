@@ -1,5 +1,5 @@
-#include "tests/unit/app_fixture.h"
 #include "window/log_pane.h"
+#include "tests/unit/app_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,8 @@ TEST(LogPane, LinesOfManyThreadsArriveWhole) {
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t)
     threads.emplace_back([&, t] {
-      for (int i = 0; i < kLines; ++i) appendLog(fixture.app.ui, "线程" + std::to_string(t) + " 行" + std::to_string(i));
+      for (int i = 0; i < kLines; ++i)
+        appendLog(fixture.app.ui, "线程" + std::to_string(t) + " 行" + std::to_string(i));
     });
   for (std::thread& thread : threads) thread.join();
 

@@ -14,11 +14,12 @@ TEST(Startup, OpensWithThreeStampedHintLines) {
   const std::vector<std::string> lines = fixture.logLines();
   ASSERT_EQ(lines.size(), 3u);
   for (const std::string& line : lines) EXPECT_TRUE(hasTimeStamp(line)) << line;
-  EXPECT_EQ(fixture.logTexts(), (std::vector<std::string>{
-                                    "请连接设备，开始使用",
-                                    "此功能需要手机ROOT，否则ADB无法启动",
-                                    "手机连接wifi，让电脑和手机处于同一网段再操作，开启[ tessaro应用 ]并启动ADB模式，界面会出现连接IP",
-                                }));
+  EXPECT_EQ(fixture.logTexts(),
+            (std::vector<std::string>{
+                "请连接设备，开始使用",
+                "此功能需要手机ROOT，否则ADB无法启动",
+                "手机连接wifi，让电脑和手机处于同一网段再操作，开启[ tessaro应用 ]并启动ADB模式，界面会出现连接IP",
+            }));
   EXPECT_FALSE(fixture.app.deviceConnected);
   EXPECT_EQ(fixture.app.selectedTarget.get(), "");
 }
@@ -57,8 +58,9 @@ TEST(Startup, ShowsTheFirstPageOfEachTabControl) {
 TEST(Startup, ReadOnlyBoxesRefuseTyping) {
   AppFixture fixture(".");
   fixture.open();
-  const ControlId readOnly[] = {ControlId::编辑框_apk路径, ControlId::编辑框_选中应用包名, ControlId::编辑框_上传文件路径,
-                                ControlId::编辑框_内部上传路径, ControlId::编辑框_外置存储当前路径};
+  const ControlId readOnly[] = {ControlId::编辑框_apk路径, ControlId::编辑框_选中应用包名,
+                                ControlId::编辑框_上传文件路径, ControlId::编辑框_内部上传路径,
+                                ControlId::编辑框_外置存储当前路径};
   for (ControlId id : readOnly) {
     const std::string before = fixture.window.text(id);
     fixture.window.type(id, "typed");
