@@ -219,6 +219,16 @@ std::optional<RECT> TargetProcess::tabRect(HWND tab, int index) {
   return rect;
 }
 
+std::optional<RECT> TargetProcess::listItemRect(HWND list, int row) {
+  RemoteMemory memory(process_, sizeof(RECT));
+  RECT rect{};
+  rect.left = LVIR_LABEL;
+  const auto ok = memory.ok() && memory.write(0, &rect, sizeof rect) ? send(list, LVM_GETITEMRECT, row, memory.at())
+                                                                     : std::nullopt;
+  if (!ok || !*ok || !memory.read(0, &rect, sizeof rect)) return std::nullopt;
+  return rect;
+}
+
 std::string TargetProcess::ipAddress(HWND box) {
   RemoteMemory memory(process_, sizeof(DWORD));
   DWORD address = 0;

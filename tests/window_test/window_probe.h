@@ -60,6 +60,7 @@ class TargetProcess {
   std::string statusText(HWND bar, int part);
   std::vector<std::string> tabTitles(HWND tab);
   std::optional<RECT> tabRect(HWND tab, int index);
+  std::optional<RECT> listItemRect(HWND list, int row);  // the row's label cell
   std::string ipAddress(HWND box);  // dotted, empty when it cannot be read
 
  private:

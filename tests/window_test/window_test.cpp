@@ -60,7 +60,15 @@ void writeScenario(const Session& s) {
   std::string devices = "List of devices attached\n";
   for (const char* line : kDeviceLines) devices += std::string(line) + "\n";
   adb.on("devices").out(devices + "\n");
+  adb.on("-s emulator-5554 shell getprop ro.product.model").out("Pixel 7\n");
+  adb.on("-s 192.168.3.250:5555 shell getprop ro.product.model").out("MI 9\n");
+  adb.on("connect 192.168.3.250:5555").out("connected to 192.168.3.250:5555\n");
+  adb.on("get-state").out("device\n");
+  adb.on("keep-running").sleepMs(120000);
   adb.writeTo(s.runDirectory, "adb");
+  Scenario scrcpy;
+  scrcpy.on("keep-running").sleepMs(120000);
+  scrcpy.writeTo(s.runDirectory, "scrcpy");
 }
 
 HWND findMainWindow(DWORD processId) {
@@ -489,6 +497,94 @@ void answerMessageBox(Session& s, Pass& pass) {
   pass.expect(probe::waitUntil(kSettleTimeoutMs, [&] { return !IsWindow(box); }), "OK closes the box");
 }
 
+
+// ---------------------------------------------------------------------------------
+// Devices: refresh, choice, connect, state check.
+
+constexpr const char* kDeviceEntries[] = {"Pixel 7=>emulator-5554", "MI 9=>192.168.3.250:5555"};
+
+bool logGains(const Session& s, const std::string& before, const std::string& text, int milliseconds) {
+  return probe::waitUntil(milliseconds, [&] { return logText(s).find(text, before.size()) != std::string::npos; });
+}
+
+void refreshDevices(Session& s, Pass& pass) {
+  HWND combo = s.control(ControlId::组合框_设备);
+  probe::click(s.control(ControlId::按钮_刷新设备));
+  std::vector<std::string> items;
+  const bool filled = probe::waitUntil(kCommandTimeoutMs, [&] {
+    items = probe::comboItems(combo);
+    return items.size() == std::size(kDeviceEntries);
+  });
+  if (!pass.expect(filled, "刷新 fills 组合框_设备 with two entries")) return;
+  for (std::size_t i = 0; i < items.size(); ++i) pass.expectText(items[i], kDeviceEntries[i], "entry " + std::to_string(i));
+}
+
+// Choosing entry `index` as the user does: the selection, then the notification.
+void chooseDevice(const Session& s, int index) {
+  HWND combo = s.control(ControlId::组合框_设备);
+  probe::send(combo, CB_SETCURSEL, index);
+  PostMessageW(s.window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+// The command a template button writes, which tells the chosen target.
+std::string templateCommand(const Session& s, ControlId button, const std::string& expected) {
+  HWND box = s.control(ControlId::编辑框_命令);
+  probe::click(s.control(button));
+  std::string text;
+  probe::waitUntil(kSettleTimeoutMs, [&] { return (text = probe::windowText(box)) == expected; });
+  return text;
+}
+
+void chooseAndAddress(Session& s, Pass& pass) {
+  chooseDevice(s, 1);
+  pass.expectText(templateCommand(s, ControlId::按钮_重启设备, "adb -s 192.168.3.250:5555 reboot"),
+                  "adb -s 192.168.3.250:5555 reboot", "after choosing entry 1, 重启设备 addresses its serial");
+  chooseDevice(s, 0);
+  pass.expectText(templateCommand(s, ControlId::按钮_查ADB版本信息, "adb -s emulator-5554 version"),
+                  "adb -s emulator-5554 version", "after choosing entry 0, 查ADB版本信息 addresses its serial");
+}
+
+void connectDevice(Session& s, Pass& pass) {
+  const std::string before = logText(s);
+  HWND bar = s.control(ControlId::状态条1);
+  probe::click(s.control(ControlId::按钮_连接设备));
+  pass.expect(probe::waitUntil(kCommandTimeoutMs, [&] { return s.target().statusText(bar, 1) == "连接成功"; }),
+              "状态条1 part 1 reads \"连接成功\"");
+  pass.expect(logGains(s, before, "发送：adb connect 192.168.3.250:5555\r\n", kSettleTimeoutMs),
+              "log holds the connect command");
+  pass.expect(logGains(s, before, "已连接到 192.168.3.250:5555\r\n", kSettleTimeoutMs), "log holds \"已连接到\"");
+  pass.expect(probe::waitUntil(kCommandTimeoutMs, [&] { return IsWindowEnabled(s.control(ControlId::按钮_连接设备)); }),
+              "按钮_连接设备 enabled again");
+}
+
+void checkDeviceState(Session& s, Pass& pass) {
+  HWND bar = s.control(ControlId::状态条1);
+  const std::string before = logText(s);
+  probe::pressAt(bar, {30, 10});  // outside 62..176: nothing
+  probe::pressAt(bar, {100, 10});
+  pass.expect(logGains(s, before, "device:设备正常连接\r\n", kCommandTimeoutMs), "a press at x=100 logs the state");
+  const std::string added = logText(s).substr(before.size());
+  pass.expect(added.find("device:设备正常连接") == added.rfind("device:设备正常连接"),
+              "the press at x=30 checked nothing");
+}
+
+// ---------------------------------------------------------------------------------
+// A catalogue row.
+
+void clickCatalogueRow(Session& s, Pass& pass) {
+  selectPage(s, ControlId::高级选择夹1, 2, pass);
+  HWND list = s.control(ControlId::超级列表框1);
+  const auto rect = s.target().listItemRect(list, 1);
+  if (!pass.expect(rect.has_value(), "row 2 of 超级列表框1 has a rectangle")) return;
+  probe::pressAt(list, {rect->left + 10, (rect->top + rect->bottom) / 2});
+  HWND box = s.control(ControlId::编辑框_命令);
+  pass.expect(probe::waitUntil(kSettleTimeoutMs, [&] { return probe::windowText(box) == "adb devices"; }),
+              "a click on row 2 writes \"adb devices\" into 编辑框_命令");
+  pass.expectText(s.target().statusText(s.control(ControlId::状态条1), 3), "查看连接计算机的设备：",
+                  "status part 3 shows the row's name");
+  selectPage(s, ControlId::高级选择夹1, 0, pass);
+}
+
 // ---------------------------------------------------------------------------------
 // Screenshot and close.
 
@@ -532,10 +628,39 @@ void takeScreenshot(Session& s, Pass& pass) {
   }
 }
 
+// Fake adb and scrcpy processes that keep running, as servers and mirroring windows do.
+std::vector<PROCESS_INFORMATION> startKeptTools(const Session& s) {
+  std::vector<PROCESS_INFORMATION> started;
+  for (const char* tool : {"adb.exe", "scrcpy.exe", "adb.exe"}) {
+    std::wstring line = L"\"" + (s.runDirectory / tool).wstring() + L"\" keep-running";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                       s.runDirectory.c_str(), &startup, &info))
+      started.push_back(info);
+  }
+  return started;
+}
+
 void closeWindow(Session& s, Pass& pass) {
+  std::vector<PROCESS_INFORMATION> kept = startKeptTools(s);
+  pass.expect(kept.size() == 3, "two fake adb and one fake scrcpy keep running");
+  Sleep(500);
   PostMessageW(s.window, WM_CLOSE, 0, 0);
   pass.expect(WaitForSingleObject(s.program.hProcess, kCloseTimeoutMs) == WAIT_OBJECT_0,
               "velmora.exe ends within 15 s of WM_CLOSE");
+  int ended = 0;
+  for (PROCESS_INFORMATION& info : kept) {
+    if (WaitForSingleObject(info.hProcess, kSettleTimeoutMs) == WAIT_OBJECT_0) {
+      ++ended;
+    } else {
+      TerminateProcess(info.hProcess, 1);
+    }
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+  }
+  pass.expect(ended == static_cast<int>(kept.size()), "closing the window ended every adb and scrcpy process");
 }
 
 // ---------------------------------------------------------------------------------
@@ -567,8 +692,13 @@ int main() {
       {"tab pages: each page shows its controls and hides the others", checkTabPages},
       {"console: adb devices through the fake adb", runConsoleCommand},
       {"message box: shown and answered", answerMessageBox},
+      {"devices: 刷新 fills the device list", refreshDevices},
+      {"devices: choosing an entry makes its serial the target", chooseAndAddress},
+      {"devices: 连接设备 connects and shows the outcome", connectDevice},
+      {"devices: a press on the status bar checks the state", checkDeviceState},
+      {"catalogue: a click on a row writes its command", clickCatalogueRow},
       {"screenshot", takeScreenshot},
-      {"close: WM_CLOSE ends the program", closeWindow},
+      {"close: WM_CLOSE ends the program and every adb and scrcpy", closeWindow},
   };
   CheckReport report;
   for (const PassDef& def : passes) {
