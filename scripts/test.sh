@@ -104,7 +104,7 @@ window_test_suite() {
   mkdir -p "$WIN_BUILD"
   timeout 900 "$REPO_ROOT/scripts/window_test.sh" 2>&1 | tee "$log"
   rc=${PIPESTATUS[0]}
-  counts="$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n1)"
+  counts="$(tr -d '\r' <"$log" | grep -aE '^[0-9]+ passed, [0-9]+ failed$' | tail -n1)"  # Wine's console ends lines in CRLF
   if [ -n "$counts" ]; then
     local passed="${counts%% *}" failed
     failed="$(echo "$counts" | awk '{print $3}')"

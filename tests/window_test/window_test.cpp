@@ -708,7 +708,7 @@ int main() {
     } else {
       pass.expect(false, "no main window");
     }
-    report.record(def.name, pass);
+    report.record(probe::printable(def.name), pass);
   }
   if (session.program.hProcess != nullptr) {
     if (WaitForSingleObject(session.program.hProcess, 0) != WAIT_OBJECT_0)
